@@ -289,8 +289,19 @@ std::string TForm1::TypedName() const
 
 void TForm1::SetAnswerInputsEnabled(bool on)
 {
+    // Disabling the input that has the focus moves the focus on to the next
+    // control; when the inputs come back, so does the focus, so that the
+    // next answer can be typed or picked straight away.
+    QWidget* focus = focusWidget();
+    if (!on && (focus == Edit1 || focus == ComboBox1))
+        answerFocus_ = focus;
     Edit1->setEnabled(on);
     ComboBox1->setEnabled(on);
+    if (on && answerFocus_) {
+        if (answerFocus_->isVisible())
+            answerFocus_->setFocus(Qt::OtherFocusReason);
+        answerFocus_ = nullptr;
+    }
 }
 
 void TForm1::ClearAnswerInputs()

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include <QPointer>
 #include <QWidget>
 
 #include "QuizRun.h"
@@ -79,6 +80,7 @@ private:
     QuizRun Run() { return QuizRun{state_, *this, *random_}; }
 
     QuizState& state_;
+    QPointer<QWidget> answerFocus_;  ///< the answer input that had the focus when the inputs were disabled
     QuizRandom* random_;
     ClockSeededRandom ownRandom_;
 };

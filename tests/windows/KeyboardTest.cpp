@@ -108,6 +108,26 @@ TEST_F(Keyboard, EnterPressesTheActionButtonFromTheWindowTheListAndTheEdit)
     EXPECT_EQ(Quiz.AskedCount, typedAt + 1);
 }
 
+// Typed answers follow one another without reaching for the mouse.
+TEST_F(Keyboard, TheAnswerInputKeepsTheFocusFromSeedToSeed)
+{
+    F2().RadioButton2->click();
+    EnterQuiz();
+    F1().Edit1->setFocus();
+    TypeText(F1().Edit1, Q(ExpectedName()));
+    Key(F1().Edit1, Qt::Key_Return);
+    EXPECT_EQ(Quiz.AskedCount, 2);
+    EXPECT_EQ(F1().focusWidget(), F1().Edit1);
+
+    TypeText(F1().Edit1, QStringLiteral("nic"));
+    Key(F1().Edit1, Qt::Key_Return);
+    EXPECT_EQ(F1().BitBtn1->text(), "NEXT");
+    KeyToFocus(&F1(), Qt::Key_Return);  // the disabled edit gave the focus away; Enter still goes on
+    EXPECT_EQ(Quiz.AskedCount, 3);
+    EXPECT_EQ(F1().focusWidget(), F1().Edit1);
+    EXPECT_TRUE(F1().Edit1->text().isEmpty());
+}
+
 TEST_F(Keyboard, EscapeInTheQuizDoesNothing)
 {
     EnterQuiz();
