@@ -1,5 +1,8 @@
 #include "Unit1.h"
 
+#include <algorithm>
+
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -9,6 +12,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include "Controls.h"
@@ -54,8 +58,10 @@ QByteArray Artwork(const char* resource)
 void SetColours(QWidget* widget, const QColor& text, const QColor& background)
 {
     QPalette palette = widget->palette();
-    for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+    for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
         palette.setColor(role, text);
+        palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    }
     for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
         palette.setColor(role, background);
     widget->setPalette(palette);
@@ -315,8 +321,15 @@ void TForm1::AddPickListItem(const std::string& name)
     // A pick-only combo box selects its first item by itself; the list must
     // stay without a selection until the user picks.
     const int selected = ComboBox1->currentIndex();
-    ComboBox1->addItem(FromUtf8(name));
+    const QString item = FromUtf8(name);
+    ComboBox1->addItem(item);
     ComboBox1->setCurrentIndex(selected);
+    // The opened list is wide enough to show every name whole: several
+    // differ only in their last word.
+    QAbstractItemView* list = ComboBox1->view();
+    const int needed = list->fontMetrics().horizontalAdvance(item) + 2 * list->frameWidth()
+                       + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12;
+    list->setMinimumWidth(std::max(list->minimumWidth(), needed));
 }
 
 void TForm1::ShowResults(const std::string& text)

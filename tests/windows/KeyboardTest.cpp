@@ -161,6 +161,8 @@ TEST_F(Keyboard, OpenedListShowsThirtyRowsOfNineteenPixels)
     EXPECT_EQ(list->visualRect(list->model()->index(0, 0)).height(), 19);
     const int rowsShown = list->viewport()->height() / 19;
     EXPECT_EQ(rowsShown, 30);
+    // Names that differ only at their end are shown whole.
+    EXPECT_GE(list->viewport()->width(), list->fontMetrics().horizontalAdvance("Hrách setý polní zelenosemenný"));
     F1().ComboBox1->hidePopup();
 }
 
