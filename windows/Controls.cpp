@@ -135,6 +135,14 @@ QAbstractButton* FocusedButton(QWidget* window)
     return nullptr;
 }
 
+void PressForEnter(QWidget* window, QAbstractButton* defaultButton)
+{
+    if (QAbstractButton* button = FocusedButton(window))
+        button->click();
+    else if (defaultButton && defaultButton->isVisible() && defaultButton->isEnabled())
+        defaultButton->click();
+}
+
 Qt::WindowFlags FixedWindowFlags()
 {
     return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

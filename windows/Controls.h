@@ -66,6 +66,9 @@ void ShowCentredFirstTime(QWidget* window);
 void HideFocusToWindow(QWidget* control);
 // The push button that has the keyboard focus in the window, if any.
 QAbstractButton* FocusedButton(QWidget* window);
+// What Enter does in a window: it presses the focused push button, or else
+// the default button of what is on view, if that can be pressed.
+void PressForEnter(QWidget* window, QAbstractButton* defaultButton);
 // The title-bar buttons of both windows: window menu, close and minimise, no maximise.
 Qt::WindowFlags FixedWindowFlags();
 } // namespace Windows

@@ -230,15 +230,8 @@ void TForm1::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    // Enter presses the focused button, otherwise the default button of what
-    // is on view: "Start" while the intro panel covers the window, else the
-    // action button.
-    if (QAbstractButton* button = Windows::FocusedButton(this))
-        button->click();
-    else if (GroupBox1->isVisible())
-        Button1->click();
-    else if (BitBtn1->isVisible() && BitBtn1->isEnabled())
-        BitBtn1->click();
+    // "Start" is the default while the intro panel covers the window.
+    Guarded([this] { Windows::PressForEnter(this, GroupBox1->isVisible() ? Button1 : BitBtn1); });
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

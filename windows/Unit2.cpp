@@ -146,12 +146,7 @@ void TForm2::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (QAbstractButton* button = Windows::FocusedButton(this))
-        button->click();
-    else if (GroupBox1->isVisible())
-        Button1->click();
-    else if (GroupBox2->isVisible())
-        Button3->click();
+    Guarded([this] { Windows::PressForEnter(this, GroupBox1->isVisible() ? Button1 : Button3); });
 }
 
 void TForm2::closeEvent(QCloseEvent* event)

@@ -1,3 +1,5 @@
+// The main of every test program that needs a Qt application: widgets on the
+// offscreen platform unless the environment asks for another.
 #include <QApplication>
 
 #include <gtest/gtest.h>
