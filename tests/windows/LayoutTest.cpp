@@ -228,3 +228,45 @@ TEST_F(Layout, StartPageDecorationIsClipped)
 }
 
 } // namespace
+
+namespace {
+
+bool IsSeedColour(QColor c, std::int32_t seed, int view)
+{
+    const SeedColour want = ColourOf(seed, view);
+    return std::abs(c.red() - want.red) <= 3 && std::abs(c.green() - want.green) <= 3
+           && std::abs(c.blue() - want.blue) <= 3;
+}
+
+// 640 x 480 photographs in every slot: where each lands in the window, and
+// what covers what.
+TEST_F(Layout, SeedSlotsPlaceTheirPictures)
+{
+    Start(true, 640, 480);
+    F1().Button1->click();
+    const QImage shot = F1().grab().toImage();
+    struct Probe {
+        QPoint at;
+        int view;  ///< -1: no seed picture here
+    };
+    const Probe probes[] = {
+        {{152, 245}, 0}, {{384, 300}, 0}, {{153, 243}, -1},  // Image1: 233 x 174 from (152, 245)
+        {{384, 418}, 1},                                      // ... under Image2
+        {{312, 357}, 1}, {{544, 530}, 1}, {{500, 356}, -1},  // Image2: 233 x 174 from (312, 357)
+        {{16, 288}, 2},  {{447, 300}, 2}, {{449, 300}, -1},  // Image3: unscaled, the right panel over x 448..475
+        {{20, 547}, 2},  {{20, 549}, -1},                    // ... and cut at 260 rows
+        {{600, 288}, 3}, {{760, 407}, 3}, {{700, 409}, -1},  // Image4: 161 x 120 at the box's top-left
+    };
+    for (const Probe& p : probes) {
+        SCOPED_TRACE(testing::Message() << "at " << p.at.x() << "," << p.at.y());
+        const QColor c = shot.pixelColor(p.at);
+        if (p.view >= 0) {
+            EXPECT_TRUE(IsSeedColour(c, 0, p.view)) << c.name().toStdString();
+        } else {
+            for (int view = 0; view < ViewCount; ++view)
+                EXPECT_FALSE(IsSeedColour(c, 0, view)) << c.name().toStdString();
+        }
+    }
+}
+
+} // namespace
