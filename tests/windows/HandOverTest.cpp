@@ -1,3 +1,5 @@
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -104,6 +106,22 @@ TEST_F(HandOver, RunsAlternateWithResultsAndDifficultyChoice)
     EXPECT_FALSE(F1().Edit1->isVisible());
     EXPECT_EQ(Quiz.AdvancedMode, 0);
     EXPECT_TRUE(reporter.entries.empty());
+}
+
+TEST_F(HandOver, WindowsOpenCentredThenWhereTheUserLeftThem)
+{
+    Start();
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((F2().geometry().center() - centre).manhattanLength(), 3);  // rounding of odd sizes
+    F2().move(10, 20);
+    EnterQuiz();
+    EXPECT_LE((F1().geometry().center() - centre).manhattanLength(), 3);
+    F1().move(30, 40);
+    F1().ShowResults("x");
+    EXPECT_EQ(F2().pos(), QPoint(10, 20));
+    F2().Button3->click();
+    F2().Button1->click();
+    EXPECT_EQ(F1().pos(), QPoint(30, 40));
 }
 
 // Activation from anywhere but the start page's OK leaves the difficulty alone.
