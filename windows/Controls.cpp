@@ -2,10 +2,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+
+#include "PictureMessages.h"
+#include "SorvitaError.h"
 
 namespace Look {
 
@@ -98,6 +102,14 @@ void GroupFrame::paintEvent(QPaintEvent*)
     painter.setPen(captionColour_);
     painter.setFont(font());
     painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption_);
+}
+
+QByteArray ReadArtwork(const char* resource)
+{
+    QFile file(QString::fromLatin1(resource));
+    if (!file.open(QIODevice::ReadOnly))
+        throw SorvitaError(CannotOpenFileMessage(resource));
+    return file.readAll();
 }
 
 namespace Windows {

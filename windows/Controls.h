@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QLabel>
@@ -55,6 +56,10 @@ private:
     QString caption_;
     QColor captionColour_;
 };
+
+// The bytes of a picture stored with the program (a ":/artwork/..." resource).
+// Throws SorvitaError "Cannot open file %s" when it is not there.
+QByteArray ReadArtwork(const char* resource);
 
 // Common window behaviour.
 namespace Windows {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "ArtworkPaths.h"
 #include "Unit1.h"
 #include "Unit2.h"
 
@@ -17,7 +18,10 @@ void SetUpApplication(QApplication& app)
 {
     // The windows hide and show each other; only "Konec" or closing a window ends the program.
     app.setQuitOnLastWindowClosed(false);
-    app.setWindowIcon(QIcon(QStringLiteral(":/artwork/sorvita.png")));
+    QIcon icon;
+    for (const char* size : IconArtworkSizes)
+        icon.addFile(QString::fromLatin1(size));
+    app.setWindowIcon(icon);
 }
 
 std::unique_ptr<Program> StartProgram()

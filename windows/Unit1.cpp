@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -15,11 +14,11 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
+#include "ArtworkPaths.h"
 #include "Controls.h"
 #include "ErrorReport.h"
 #include "PictureControl.h"
 #include "SeedCatalogue.h"
-#include "SorvitaError.h"
 #include "Unit2.h"
 
 TForm1* Form1 = nullptr;
@@ -45,14 +44,6 @@ PictureControl* MakePicture(const char* name, QWidget* parent, const QRect& boun
     picture->setObjectName(QString::fromLatin1(name));
     picture->setGeometry(bounds);
     return picture;
-}
-
-QByteArray Artwork(const char* resource)
-{
-    QFile file(QString::fromLatin1(resource));
-    if (!file.open(QIODevice::ReadOnly))
-        throw SorvitaError(std::string("Cannot open file ") + resource);
-    return file.readAll();
 }
 
 void SetColours(QWidget* widget, const QColor& text, const QColor& background)
@@ -166,10 +157,10 @@ TForm1::TForm1(QuizState& state, QuizRandom* random)
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     Guarded([this] {
-        const QByteArray falcon = Artwork(":/artwork/falcon.jpg");
-        Image5->SetJpegData(falcon);
-        Image7->SetJpegData(falcon);
-        Image6->SetBitmapData(Artwork(":/artwork/panel.bmp"));
+        // One falcon photograph behind both controls: its header is read once.
+        Image5->SetJpegData(ReadArtwork(FalconArtworkPath));
+        Image7->SetPicture(Image5->CurrentPicture());
+        Image6->SetBitmapData(ReadArtwork(PanelArtworkPath));
     });
 }
 

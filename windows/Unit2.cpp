@@ -2,15 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ArtworkPaths.h"
 #include "Controls.h"
 #include "ErrorReport.h"
 #include "PictureControl.h"
-#include "SorvitaError.h"
 #include "Unit1.h"
 
 TForm2* Form2 = nullptr;
@@ -82,12 +81,7 @@ TForm2::TForm2() : QWidget(nullptr, Windows::FixedWindowFlags())
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
 
-    Guarded([this] {
-        QFile file(QStringLiteral(":/artwork/startpage.bmp"));
-        if (!file.open(QIODevice::ReadOnly))
-            throw SorvitaError("Cannot open file :/artwork/startpage.bmp");
-        Image6->SetBitmapData(file.readAll());
-    });
+    Guarded([this] { Image6->SetBitmapData(ReadArtwork(StartPageArtworkPath)); });
 }
 
 TForm2::~TForm2()
