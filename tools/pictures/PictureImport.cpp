@@ -136,17 +136,27 @@ Photo ReadPhoto(const fs::path& file)
         } catch (const SorvitaError& e) {
             return {{}, e.what()};
         }
-        const JpegDecodeResult decoded = DecodeJpegRgb(bytes.data(), bytes.size());
-        if (decoded.status.tooLarge)
-            return {{}, PictureTooLargeMessage(decoded.width, decoded.height, path)};
-        if (decoded.status.errorCode != 0)
-            return {{}, JpegErrorMessage(decoded.status.errorCode) + " (not a JPEG the program can read, or damaged)"};
-        if (!decoded.status.Complete())
+        const auto unreadable = [](const std::string& message) {
+            return Photo{{}, message + " (not a JPEG the program can read, or damaged)"};
+        };
+        JpegHeader header;
+        try {
+            header = ReadJpegHeader(bytes.data(), bytes.size());
+        } catch (const SorvitaError& e) {
+            return unreadable(e.what());
+        }
+        // Decoded straight into the picture that gets scaled and written.
+        QImage image;
+        if (std::int64_t{header.width} * header.height <= MaxPicturePixels)
+            image = QImage(header.width, header.height, QImage::Format_RGB888);
+        if (image.isNull())
+            return {{}, PictureTooLargeMessage(header.width, header.height, path)};
+        const JpegDecodeStatus status =
+            DecodeJpegInto(bytes.data(), bytes.size(), image.bits(), image.bytesPerLine(), JpegPixelFormat::Rgb888);
+        if (status.errorCode != 0)
+            return unreadable(JpegErrorMessage(status.errorCode));
+        if (!status.Complete())
             return {{}, TooManyScansMessage(MaxJpegScans, path)};
-        QImage image(decoded.width, decoded.height, QImage::Format_RGB888);
-        const std::size_t row = static_cast<std::size_t>(decoded.width) * 3;
-        for (int y = 0; y < decoded.height; ++y)
-            std::memcpy(image.scanLine(y), decoded.pixels.data() + row * static_cast<std::size_t>(y), row);
         return {Upright(image, JpegOrientation(bytes)), {}};
     }
     QImageReader reader(FromPath(file));
